@@ -1,0 +1,11 @@
+#include "help_page.h"
+
+#include <mbstring.h>
+
+CString HelpPagePath(const char* executablePath) {
+    const auto* path = reinterpret_cast<const unsigned char*>(executablePath);
+    const unsigned char* backslash = _mbsrchr(path, '\\');
+    const CString folder =
+        backslash != nullptr && backslash > path ? CString(executablePath, backslash - path) : "";
+    return folder + "\\doc\\index.htm";
+}
