@@ -4,6 +4,7 @@
 #include "framework_ids.h"
 #include "wnd.h"
 
+#include <mbctype.h>
 #include <mbstring.h>
 
 namespace {
@@ -12,6 +13,8 @@ CWinApp* g_app = nullptr;
 
 CWinApp::CWinApp(const char* appName) {
     g_app = this;
+    // Path handling steps over double-byte characters of the system's code page.
+    _setmbcp(_MB_CP_ANSI);
     if (appName != nullptr) {
         m_appName = appName;
         m_pszAppName = m_appName.c_str();

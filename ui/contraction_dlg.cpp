@@ -141,10 +141,7 @@ void CContractionDlg::OnCancel() { CDialog::OnCancel(); }
 void CContractionDlg::OnHelpUsage() {
     char executable[4096];
     const DWORD length = ::GetModuleFileNameA(nullptr, executable, sizeof executable);
-    // A path cut short at the buffer's end is no better than none.
-    if (length == 0 || length >= sizeof executable)
-        executable[0] = '\0';
-    const CString page = HelpPagePath(executable);
+    const CString page = HelpPagePathFromQuery(executable, length, sizeof executable);
 
     const auto result = reinterpret_cast<INT_PTR>(
         ::ShellExecuteA(nullptr, "open", page.c_str(), nullptr, nullptr, SW_SHOWNORMAL));

@@ -9,3 +9,8 @@ CString HelpPagePath(const char* executablePath) {
         backslash != nullptr && backslash > path ? CString(executablePath, backslash - path) : "";
     return folder + "\\doc\\index.htm";
 }
+
+CString HelpPagePathFromQuery(const char* buffer, unsigned long length, unsigned long size) {
+    // A path cut short at the buffer's end is no better than none.
+    return HelpPagePath(length == 0 || length >= size ? "" : buffer);
+}

@@ -274,7 +274,7 @@ TEST_F(MainWindow, ClearWithoutALogCreatesAnEmptyOne) {
 TEST_F(MainWindow, EnterOnTheListDoesNothingButOnTheButtonItPresses) {
     SeedLog(kThreePresses);
     RunProgram([](HWND main) {
-        SetForegroundWindow(main);
+        Activate(main);
         Settle(main);
         ASSERT_EQ(FocusOfProgram(), List(main));
         PressKey(VK_RETURN);
@@ -294,7 +294,7 @@ TEST_F(MainWindow, EnterOnTheListDoesNothingButOnTheButtonItPresses) {
 
 TEST_F(MainWindow, TabGoesFromTheListToBothButtonsInTurn) {
     RunProgram([](HWND main) {
-        SetForegroundWindow(main);
+        Activate(main);
         Settle(main);
         PressKey(VK_TAB);
         Settle(main);
@@ -311,7 +311,7 @@ TEST_F(MainWindow, EveryWayOfClosingEndsTheProgram) {
         {"Exit", [](HWND main) { PostMessageA(main, WM_COMMAND, ID_FILE_EXIT, 0); }},
         {"Escape",
          [](HWND main) {
-             SetForegroundWindow(main);
+             Activate(main);
              Settle(main);
              PressKey(VK_ESCAPE);
          }},

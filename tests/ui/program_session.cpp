@@ -118,6 +118,26 @@ HWND FocusOfProgram() {
     return info.hwndFocus;
 }
 
+void Activate(HWND window) {
+    SetForegroundWindow(window);
+    if (WaitForWindow([&] { return GetForegroundWindow() == window ? window : nullptr; }, 500))
+        return;
+    // Another program was in front and keeps the foreground from being handed over: a click on
+    // the window's inert top-left corner takes it, as a person's would.
+    POINT corner{1, 1};
+    ClientToScreen(window, &corner);
+    INPUT mouse[3]{};
+    mouse[0].type = mouse[1].type = mouse[2].type = INPUT_MOUSE;
+    mouse[0].mi.dx = MulDiv(corner.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+    mouse[0].mi.dy = MulDiv(corner.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+    mouse[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    mouse[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    mouse[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(3, mouse, sizeof(INPUT));
+    WaitForWindow([&] { return GetForegroundWindow() == window ? window : nullptr; }, 3000);
+    Settle(window);
+}
+
 void PressKey(WORD virtualKey) {
     INPUT keys[2]{};
     keys[0].type = keys[1].type = INPUT_KEYBOARD;

@@ -26,5 +26,8 @@ HWND FindOwnedDialog(HWND owner);
 std::string WindowText(HWND window);
 HWND FocusOfProgram();
 
+// Makes the window the active one, as a click on it would; a click it gets if need be.
+void Activate(HWND window);
+
 // Real keyboard input, to the window in the foreground.
 void PressKey(WORD virtualKey);
