@@ -29,6 +29,18 @@ ssize_t WriteOnce(int fd, const std::string& bytes) {
     while (written < 0 && errno == EINTR);
     return written;
 }
+// A disk that fills part-way through a record leaves its first digits behind, which would read
+// back as a wrong press. They are cut off again, unless another copy has written since.
+void TakeBackCutRecord(int fd, off_t written) {
+    struct stat st {};
+    if (fstat(fd, &st) != 0)
+        return;
+    const off_t end = st.st_size;
+    const off_t recordStart = end - written;
+    char last = '\n';
+    if (recordStart >= 0 && pread(fd, &last, 1, end - 1) == 1 && last != '\n')
+        (void)ftruncate(fd, recordStart);
+}
 } // namespace
 
 bool AppendTimestampAt(const std::string& path, Clock clock) {
@@ -40,7 +52,10 @@ bool AppendTimestampAt(const std::string& path, Clock clock) {
     if (fd < 0)
         return false;
     const std::string record = FormatRecord(clock(), EndsInsideLine(fd));
-    const bool whole = WriteOnce(fd, record) == static_cast<ssize_t>(record.size());
+    const ssize_t written = WriteOnce(fd, record);
+    const bool whole = written == static_cast<ssize_t>(record.size());
+    if (!whole && written > 0)
+        TakeBackCutRecord(fd, static_cast<off_t>(written));
     const bool closed = close(fd) == 0;
     return whole && closed;
 }

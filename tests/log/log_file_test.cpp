@@ -9,6 +9,9 @@
 #include <map>
 
 #ifndef _WIN32
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -125,10 +128,61 @@ TEST_F(LogFile, ARecordNeverRunsOnFromAnOpenLastLine) {
     }
 }
 
+// Written by hand in an editor: LF endings, blank lines, spaces, a last line without its end and
+// a Ctrl-Z at the end.
+TEST_F(LogFile, AFileFromAnEditorReadsByTheRulesAndTheNextPressGetsALineOfItsOwn) {
+    WriteBytes(m_log, "1077408000\n\n  1077408125  \n\t1077408725\n\n1077409000\x1a");
+    EXPECT_EQ(ReadLogAt(m_log), (Records{1077408000, 1077408125, 1077408725, 1077409000}));
+    ASSERT_TRUE(AppendAt(1077409300));
+    EXPECT_EQ(ReadLogAt(m_log),
+              (Records{1077408000, 1077408125, 1077408725, 1077409000, 1077409300}));
+    const std::string bytes = ReadBytes(m_log);
+    EXPECT_EQ(bytes.substr(bytes.size() - 15), "\x1a\r\n1077409300\r\n");
+}
+
 #ifndef _WIN32
 TEST(LogFileDiskFull, AFailedWriteIsReportedAsFailure) {
     g_now = 1077408000;
     EXPECT_FALSE(AppendTimestampAt("/dev/full", TestClock));
+}
+
+// A disk that fills in the middle of a record: on a tmpfs of two pages, one held by another file,
+// the log's one page has room for half a record only.
+TEST(LogFileDiskFull, ARecordCutShortIsTakenBackAndReported) {
+    TempFolder folder;
+    const std::string mountPoint = folder.File("small-disk");
+    std::filesystem::create_directory(mountPoint);
+    const uid_t uid = geteuid();
+    const gid_t gid = getegid();
+    const pid_t child = fork();
+    if (child == 0) {
+        if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0)
+            _exit(77);
+        // Files can be made in the new namespace only by a user it maps.
+        WriteBytes("/proc/self/setgroups", "deny");
+        WriteBytes("/proc/self/uid_map", "0 " + std::to_string(uid) + " 1");
+        WriteBytes("/proc/self/gid_map", "0 " + std::to_string(gid) + " 1");
+        if (mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, "size=8k") != 0)
+            _exit(77);
+        WriteBytes(mountPoint + "/other", std::string(4096, 'x'));
+        std::string records;
+        while (records.size() + 12 <= 4090)
+            records += "1077408000\r\n";
+        records += std::string(4090 - records.size(), '\n');
+        const std::string log = mountPoint + "/tamvoRICK.dat";
+        WriteBytes(log, records);
+        if (ReadBytes(log) != records)
+            _exit(78);
+        g_now = 1077408125;
+        const bool appended = AppendTimestampAt(log, TestClock);
+        _exit(appended ? 2 : ReadBytes(log) == records ? 0 : 3);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 77)
+        GTEST_SKIP() << "no user namespace to mount a small disk in";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "2: reported as stored, 3: the log changed";
 }
 #endif
 
