@@ -2,6 +2,7 @@
 #include "list_probe.h"
 #include "log_fixture.h"
 #include "processes.h"
+#include "program_process.h"
 #include "program_session.h"
 #include "resource.h"
 #include "shell_handlers.h"
@@ -70,44 +71,20 @@ TEST_F(HelpCommand, AMissingPageIsReportedWithThePathTried) {
 
 // The built program has its page beside it: the shell is handed that page.
 TEST_F(HelpCommand, TheBuiltProgramOpensItsOwnPage) {
-    const std::filesystem::path appFolder =
-        std::filesystem::weakly_canonical(std::filesystem::path(ExecutableFolder()) / ".." / "app");
-    const std::string program = (appFolder / "Tamvorick.exe").string();
-    ASSERT_TRUE(std::filesystem::exists(appFolder / "doc" / "index.htm"));
+    const std::string page = CProgramProcess::Folder() + "\\doc\\index.htm";
+    ASSERT_TRUE(std::filesystem::exists(page));
     RegisterShellRecorder();
     ForgetShellOpened();
 
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    std::string commandLine = "\"" + program + "\"";
-    ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &startup, &process));
-    WaitForInputIdle(process.hProcess, 10000);
-    const HWND main = WaitForWindow([&]() -> HWND {
-        HWND found = nullptr;
-        while ((found = FindWindowExA(nullptr, found, "#32770", "ヌビロカ")) != nullptr) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(found, &owner);
-            if (owner == process.dwProcessId)
-                return found;
-        }
-        return nullptr;
-    }, 10000);
+    CProgramProcess program;
+    const HWND main = program.MainWindow();
     ASSERT_NE(main, nullptr);
-
     PostMessageA(main, WM_COMMAND, ID_HELP_USAGE, 0);
     const auto opened = WaitForShellOpened(1);
     ASSERT_EQ(opened.size(), 1u);
-    std::string expected = (appFolder / "doc" / "index.htm").string();
-    for (char& c : expected)
-        if (c == '/')
-            c = '\\';
-    EXPECT_STRCASEEQ(opened[0].c_str(), expected.c_str());
+    EXPECT_STRCASEEQ(opened[0].c_str(), page.c_str());
 
     PostMessageA(main, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_EQ(WaitForSingleObject(process.hProcess, 10000), WAIT_OBJECT_0);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    EXPECT_TRUE(program.WaitForExit(10000));
 }
 } // namespace
