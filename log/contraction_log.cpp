@@ -2,8 +2,14 @@
 
 #include "log_file.h"
 
-bool AppendTimestamp() { return AppendTimestampAt(GetDataFilePath(), SystemClock); }
+bool AppendTimestamp() {
+    return AppendTimestampAt(GetDataFilePath(), SystemClock);
+}
 
-void ClearLog() { ClearLogAt(GetDataFilePath()); }
+void ClearLog() {
+    ClearLogAt(GetDataFilePath());
+}
 
-std::optional<std::vector<Timestamp>> ReadLog() { return ReadLogAt(GetDataFilePath()); }
+std::optional<std::vector<Timestamp>> ReadLog() {
+    return ReadLogAt(GetDataFilePath());
+}

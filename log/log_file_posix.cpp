@@ -75,14 +75,20 @@ std::optional<std::vector<Timestamp>> ReadLogAt(const std::string& path) {
     if (fd < 0)
         return std::nullopt;
     CLogParser parser;
+    struct stat st {};
+    const unsigned long long size =
+        fstat(fd, &st) == 0 ? static_cast<unsigned long long>(st.st_size) : 0;
     char chunk[64 * 1024];
-    for (;;) {
+    for (unsigned long long fed = 0;;) {
         const ssize_t got = read(fd, chunk, sizeof chunk);
         if (got < 0 && errno == EINTR)
             continue;
         if (got <= 0)
             break; // a read error ends the log like its end; what was read stands
         parser.Feed({chunk, static_cast<std::size_t>(got)});
+        if (fed == 0)
+            parser.ExpectMoreLike(static_cast<unsigned long long>(got), size);
+        fed += static_cast<unsigned long long>(got);
     }
     close(fd);
     return parser.Finish();

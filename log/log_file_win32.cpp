@@ -35,7 +35,7 @@ bool EndsInsideLine(HANDLE file) {
 // byte far beyond any log's end while looking at the end and writing makes the copies take turns
 // there too, and never stands in a reader's way.
 class CAppendTurn {
-public:
+  public:
     explicit CAppendTurn(HANDLE file) : m_file(file) {
         m_at.OffsetHigh = 0x7FFFFFFF;
         m_locked = LockFileEx(m_file, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &m_at);
@@ -47,7 +47,7 @@ public:
     CAppendTurn(const CAppendTurn&) = delete;
     CAppendTurn& operator=(const CAppendTurn&) = delete;
 
-private:
+  private:
     HANDLE m_file;
     OVERLAPPED m_at{};
     BOOL m_locked;
@@ -69,9 +69,9 @@ bool AppendTimestampAt(const std::string& path, Clock clock) {
         const CAppendTurn turn(file);
         const std::string record = FormatRecord(clock(), EndsInsideLine(file));
         DWORD written = 0;
-        whole = WriteFile(file, record.data(), static_cast<DWORD>(record.size()), &written,
-                          nullptr) &&
-                written == record.size();
+        whole =
+            WriteFile(file, record.data(), static_cast<DWORD>(record.size()), &written, nullptr) &&
+            written == record.size();
     }
     const bool closed = CloseHandle(file);
     return whole && closed;
@@ -96,11 +96,17 @@ std::optional<std::vector<Timestamp>> ReadLogAt(const std::string& path) {
     if (file == INVALID_HANDLE_VALUE)
         return std::nullopt;
     CLogParser parser;
+    LARGE_INTEGER size{};
+    GetFileSizeEx(file, &size);
     char chunk[64 * 1024];
     DWORD got = 0;
     // A read error ends the log like its end; what was read stands.
-    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0)
+    for (bool first = true; ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0;
+         first = false) {
         parser.Feed({chunk, got});
+        if (first)
+            parser.ExpectMoreLike(got, static_cast<unsigned long long>(size.QuadPart));
+    }
     CloseHandle(file);
     return parser.Finish();
 }

@@ -16,17 +16,22 @@ std::string FormatRecord(Timestamp t, bool startNewLine);
 // Reads the log from its bytes in chunks of any size, so that memory grows with the records and
 // not with the file.
 class CLogParser {
-public:
+  public:
     void Feed(std::string_view bytes);
     std::vector<Timestamp> Finish();
+
+    // Makes room ahead for the records a file of `totalBytes` will hold if the rest of it is like
+    // the `bytesSoFar` already fed, so that a long log is not copied again and again as it grows.
+    void ExpectMoreLike(unsigned long long bytesSoFar, unsigned long long totalBytes);
 
     // The reader takes lines into a 512-byte buffer: a longer line arrives in pieces of this many
     // characters, each read like a line of its own.
     static constexpr unsigned kPieceLength = 511;
 
-private:
+  private:
     enum class State : unsigned char { Leading, Sign, Digits, Ignoring };
 
+    const char* TakeWholeLines(const char* at, const char* end);
     void TakeChar(char c);
     void EndPiece();
 
