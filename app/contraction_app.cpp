@@ -32,4 +32,6 @@ BOOL CContractionApp::InitInstance() {
     return FALSE;
 }
 
-std::string CContractionApp::GetDataFilePath() { return ::GetDataFilePath(); }
+std::string CContractionApp::GetDataFilePath() {
+    return ::GetDataFilePath();
+}

@@ -6,7 +6,7 @@
 
 // The application: its start-up runs the main window once, and the program ends with it.
 class CContractionApp : public CWinApp {
-public:
+  public:
     CContractionApp();
     ~CContractionApp() override = default;
 
@@ -15,7 +15,7 @@ public:
     // Where the contraction log lives.
     std::string GetDataFilePath();
 
-protected:
+  protected:
     const MessageMap* GetMessageMap() const override;
 };
 

@@ -6,7 +6,7 @@ class CWnd;
 
 // One run of a dialog's data exchange.
 class CDataExchange {
-public:
+  public:
     CDataExchange(CWnd* dlgWnd, BOOL saveAndValidate)
         : m_bSaveAndValidate(saveAndValidate), m_pDlgWnd(dlgWnd) {}
 

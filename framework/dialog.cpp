@@ -23,7 +23,9 @@ void CDialog::OnOK() {
         EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
 
 UINT HelpContextMessage() {
     static const UINT message = ::RegisterWindowMessageA("Tamvorick.QueryHelpContext");
@@ -39,7 +41,9 @@ const MessageMap* CDialog::GetThisMessageMap() {
     return &map;
 }
 
-const MessageMap* CDialog::GetMessageMap() const { return GetThisMessageMap(); }
+const MessageMap* CDialog::GetMessageMap() const {
+    return GetThisMessageMap();
+}
 
 LRESULT CDialog::DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam) {
     m_inDefault = true;

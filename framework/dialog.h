@@ -4,7 +4,7 @@
 
 // A modal dialog from a template in the program's resources.
 class CDialog : public CWnd {
-public:
+  public:
     explicit CDialog(UINT templateId, CWnd* parent = nullptr)
         : m_templateId(templateId), m_parent(parent) {}
 
@@ -18,13 +18,13 @@ public:
     virtual void OnCancel();
     void EndDialog(int result) { ::EndDialog(m_hWnd, result); }
 
-protected:
+  protected:
     const MessageMap* GetMessageMap() const override;
     static const MessageMap* GetThisMessageMap();
 
     LRESULT DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-private:
+  private:
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     void OnQueryHelpContext();
     void CenterIfUnmoved(const RECT& before);

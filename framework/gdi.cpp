@@ -4,11 +4,17 @@
 
 #include <cstring>
 
-HGDIOBJ CDC::SelectObject(CFont* font) { return ::SelectObject(m_hDC, font->m_hObject); }
+HGDIOBJ CDC::SelectObject(CFont* font) {
+    return ::SelectObject(m_hDC, font->m_hObject);
+}
 
-CPaintDC::CPaintDC(CWnd* wnd) : m_hWnd(wnd->m_hWnd) { m_hDC = ::BeginPaint(m_hWnd, &m_ps); }
+CPaintDC::CPaintDC(CWnd* wnd) : m_hWnd(wnd->m_hWnd) {
+    m_hDC = ::BeginPaint(m_hWnd, &m_ps);
+}
 
-CPaintDC::~CPaintDC() { ::EndPaint(m_hWnd, &m_ps); }
+CPaintDC::~CPaintDC() {
+    ::EndPaint(m_hWnd, &m_ps);
+}
 
 BOOL CFont::CreatePointFont(int pointSizeTenths, const char* faceName, CDC* dc) {
     DeleteObject();

@@ -9,7 +9,7 @@ class CFont;
 
 // A device context that the object does not own.
 class CDC {
-public:
+  public:
     explicit CDC(HDC hDC = nullptr) : m_hDC(hDC) {}
 
     HDC GetSafeHdc() const { return m_hDC; }
@@ -35,7 +35,7 @@ public:
 
 // Painting of a window between BeginPaint and EndPaint.
 class CPaintDC : public CDC {
-public:
+  public:
     explicit CPaintDC(CWnd* wnd);
     ~CPaintDC();
     CPaintDC(const CPaintDC&) = delete;
@@ -43,13 +43,13 @@ public:
 
     PAINTSTRUCT m_ps{};
 
-private:
+  private:
     HWND m_hWnd;
 };
 
 // A font that the object owns until DeleteObject or its end.
 class CFont {
-public:
+  public:
     CFont() = default;
     ~CFont() { DeleteObject(); }
     CFont(const CFont&) = delete;

@@ -6,7 +6,7 @@
 
 // The list view in report view: each call is one list-view message.
 class CListCtrl : public CWnd {
-public:
+  public:
     // A width or sub-item of -1 is left out, so the column gets only its heading and alignment.
     int InsertColumn(int column, const char* heading, int format = LVCFMT_LEFT, int width = -1,
                      int subItem = -1) {

@@ -4,7 +4,7 @@
 
 // A menu that the object does not own, such as a window's system menu.
 class CMenu {
-public:
+  public:
     explicit CMenu(HMENU hMenu = nullptr) : m_hMenu(hMenu) {}
 
     BOOL AppendMenu(UINT flags, UINT_PTR id = 0, const char* text = nullptr) {

@@ -40,7 +40,8 @@ LRESULT CCmdTarget::CallHandler(const MessageMapEntry& entry, WPARAM wParam, LPA
             return (target->*h)(&dc);
         }
         LRESULT operator()(MouseHandler h) const {
-            (target->*h)(static_cast<UINT>(wParam), POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            (target->*h)(static_cast<UINT>(wParam),
+                         POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
             return 0;
         }
         LRESULT operator()(HelpHandler h) const {

@@ -69,7 +69,7 @@ constexpr MessageMap MakeMessageMap(const MessageMap* base, const MessageMapEntr
 
 // Anything that takes commands through a message map: windows and the application.
 class CCmdTarget {
-public:
+  public:
     virtual ~CCmdTarget() = default;
 
     // The first entry for the message along the chain of maps, or null.
@@ -78,6 +78,6 @@ public:
     // Calls the entry's handler on this object; the result is the message's result.
     LRESULT CallHandler(const MessageMapEntry& entry, WPARAM wParam, LPARAM lParam);
 
-protected:
+  protected:
     virtual const MessageMap* GetMessageMap() const;
 };

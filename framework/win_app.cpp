@@ -26,7 +26,9 @@ CWinApp::~CWinApp() {
         g_app = nullptr;
 }
 
-CWinApp* AfxGetApp() { return g_app; }
+CWinApp* AfxGetApp() {
+    return g_app;
+}
 
 HINSTANCE AfxGetResourceHandle() {
     return g_app != nullptr && g_app->m_hInstance != nullptr ? g_app->m_hInstance
@@ -40,8 +42,7 @@ void CWinApp::SetNamesFrom(const CString& modulePath) {
     const std::size_t nameStart = slash != nullptr ? slash - path + 1 : 0;
     const CString fileName = modulePath.substr(nameStart);
     const std::size_t dot = fileName.rfind('.'); // '.' is never a second byte in code page 932
-    const std::size_t extensionStart =
-        dot != CString::npos ? nameStart + dot : modulePath.size();
+    const std::size_t extensionStart = dot != CString::npos ? nameStart + dot : modulePath.size();
 
     m_exeName = fileName.substr(0, dot);
     m_helpFilePath = modulePath.substr(0, extensionStart) + ".HLP";

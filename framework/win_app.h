@@ -10,7 +10,7 @@ class CWnd;
 // The application object: one per program, registered as it is constructed, named at start-up
 // from the executable's path.
 class CWinApp : public CCmdTarget {
-public:
+  public:
     // No name: the name comes from the executable at start-up.
     explicit CWinApp(const char* appName = nullptr);
     ~CWinApp() override;
@@ -33,7 +33,7 @@ public:
     // The main window while it exists; message boxes and dialogs are owned by it.
     CWnd* m_pMainWnd = nullptr;
 
-private:
+  private:
     friend BOOL AfxWinInit(HINSTANCE, HINSTANCE, char*, int);
     void SetNamesFrom(const CString& modulePath);
 

@@ -18,7 +18,9 @@ const MessageMap* CWnd::GetThisMessageMap() {
     return &map;
 }
 
-const MessageMap* CWnd::GetMessageMap() const { return GetThisMessageMap(); }
+const MessageMap* CWnd::GetMessageMap() const {
+    return GetThisMessageMap();
+}
 
 bool CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     const UINT code = message == WM_COMMAND ? HIWORD(wParam) : 0;
@@ -47,8 +49,8 @@ LRESULT CWnd::Default() {
 BOOL CWnd::OnHelpInfo(HELPINFO*) {
     CWnd* mainWnd = AfxGetApp() != nullptr ? AfxGetApp()->m_pMainWnd : nullptr;
     const bool topLevel = (::GetWindowLongA(m_hWnd, GWL_STYLE) & WS_CHILD) == 0;
-    const bool plainF1 =
-        ::GetKeyState(VK_SHIFT) >= 0 && ::GetKeyState(VK_CONTROL) >= 0 && ::GetKeyState(VK_MENU) >= 0;
+    const bool plainF1 = ::GetKeyState(VK_SHIFT) >= 0 && ::GetKeyState(VK_CONTROL) >= 0 &&
+                         ::GetKeyState(VK_MENU) >= 0;
     if (topLevel && plainF1 && mainWnd != nullptr && mainWnd->m_hWnd != nullptr) {
         mainWnd->SendMessage(WM_COMMAND, ID_HELP);
         return TRUE;

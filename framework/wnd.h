@@ -10,7 +10,7 @@ class CDataExchange;
 
 // A window that the object stands for. Messages reach the object through its message map.
 class CWnd : public CCmdTarget {
-public:
+  public:
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return ::SendMessageA(m_hWnd, message, wParam, lParam);
     }
@@ -32,7 +32,7 @@ public:
 
     HWND m_hWnd = nullptr;
 
-protected:
+  protected:
     // Handles the message through the message map; false when no entry takes it.
     bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
@@ -53,7 +53,7 @@ protected:
     // The window has gone: forget it, and let a registered main window's end end the program.
     void OnWindowDestroyed();
 
-private:
+  private:
     struct CurrentMessage {
         UINT message;
         WPARAM wParam;

@@ -25,7 +25,9 @@ const PaintedLine kBodyLines[] = {
     {10, 120, "　（返事は返せないと思いますが、ご意見などいただければ幸いです。^^)"},
 };
 
-bool OnLink(POINT point) { return ::PtInRect(&kLinkRect, point); }
+bool OnLink(POINT point) {
+    return ::PtInRect(&kLinkRect, point);
+}
 } // namespace
 
 CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUTBOX) {}
@@ -41,7 +43,9 @@ const MessageMap* CAboutDlg::GetMessageMap() const {
     return &map;
 }
 
-BOOL CAboutDlg::OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
+BOOL CAboutDlg::OnEraseBkgnd(CDC*) {
+    return static_cast<BOOL>(Default());
+}
 
 void CAboutDlg::OnPaint() {
     CPaintDC dc(this);

@@ -6,11 +6,11 @@ class CDC;
 
 // The About box: the product's name, version, terms and a contact line that works as a mail link.
 class CAboutDlg : public CDialog {
-public:
+  public:
     CAboutDlg();
     ~CAboutDlg() override = default;
 
-protected:
+  protected:
     const MessageMap* GetMessageMap() const override;
 
     BOOL OnEraseBkgnd(CDC* dc);

@@ -107,7 +107,9 @@ void CContractionDlg::OnPaint() {
     dc.DrawIcon(x, y, m_hIcon);
 }
 
-HCURSOR CContractionDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_hIcon); }
+HCURSOR CContractionDlg::OnQueryDragIcon() {
+    return static_cast<HCURSOR>(m_hIcon);
+}
 
 void CContractionDlg::OnAppAbout() {
     CAboutDlg about;
@@ -136,7 +138,9 @@ void CContractionDlg::OnClear() {
 // Enter with the list focused must not close the window in the middle of labour.
 void CContractionDlg::OnOK() {}
 
-void CContractionDlg::OnCancel() { CDialog::OnCancel(); }
+void CContractionDlg::OnCancel() {
+    CDialog::OnCancel();
+}
 
 void CContractionDlg::OnHelpUsage() {
     char executable[4096];

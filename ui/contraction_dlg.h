@@ -5,14 +5,14 @@
 
 // The main window: the contraction button, the clear button and the history list.
 class CContractionDlg : public CDialog {
-public:
+  public:
     explicit CContractionDlg(CWnd* parent = nullptr);
     ~CContractionDlg() override = default;
 
     // Empties the list and fills it again from the log, the newest press selected and in view.
     void RefreshHistory();
 
-protected:
+  protected:
     const MessageMap* GetMessageMap() const override;
     void DoDataExchange(CDataExchange* exchange) override;
     BOOL OnInitDialog() override;

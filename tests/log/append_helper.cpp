@@ -8,7 +8,9 @@
 
 namespace {
 Timestamp g_next = 0;
-Timestamp NextStamp() { return g_next++; }
+Timestamp NextStamp() {
+    return g_next++;
+}
 } // namespace
 
 int main(int argc, char** argv) {

@@ -18,7 +18,7 @@ TEST(DataFolder, LogLiesInTheRoamingApplicationDataFolder) {
 }
 #else
 class DataFolder : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         Save("XDG_DATA_HOME", m_dataHome);
         Save("HOME", m_home);
@@ -28,7 +28,7 @@ protected:
         Restore("HOME", m_home);
     }
 
-private:
+  private:
     static void Save(const char* name, std::optional<std::string>& saved) {
         if (const char* value = std::getenv(name))
             saved = value;

@@ -6,7 +6,7 @@
 
 namespace {
 class HistoryRows : public testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { UseTimeZone("JST-9"); }
 };
 
@@ -36,9 +36,8 @@ TEST_F(HistoryRows, OnePassOverALogOfSevenRecords) {
 
 TEST_F(HistoryRows, IntervalTexts) {
     const std::pair<std::uint32_t, const char*> cases[] = {
-        {0, " 0分 0秒間隔"},  {59, " 0分59秒間隔"}, {60, " 1分 0秒間隔"},
-        {125, " 2分 5秒間隔"}, {5999, "99分59秒間隔"}, {6000, ""},
-        {6059, ""},            {4294967295u, ""},
+        {0, " 0分 0秒間隔"},    {59, " 0分59秒間隔"}, {60, " 1分 0秒間隔"}, {125, " 2分 5秒間隔"},
+        {5999, "99分59秒間隔"}, {6000, ""},           {6059, ""},           {4294967295u, ""},
     };
     for (const auto& [seconds, text] : cases)
         EXPECT_EQ(CHistoryRowBuilder::FormatInterval(seconds), text) << seconds;

@@ -26,7 +26,7 @@ Timestamp TestClock() {
 }
 
 class LogFile : public testing::Test {
-protected:
+  protected:
     void SetUp() override { g_clockReads = 0; }
 
     bool AppendAt(Timestamp now) {
@@ -52,8 +52,7 @@ TEST_F(LogFile, FirstAppendCreatesTheFileWithOneRecord) {
 TEST_F(LogFile, AppendsGoAfterTheLastByteInOrder) {
     for (const Timestamp t : {1077408000u, 1077408000u, 0u, 2147483648u, 4294967295u})
         ASSERT_TRUE(AppendAt(t));
-    EXPECT_EQ(ReadBytes(m_log),
-              "1077408000\r\n1077408000\r\n0\r\n2147483648\r\n4294967295\r\n");
+    EXPECT_EQ(ReadBytes(m_log), "1077408000\r\n1077408000\r\n0\r\n2147483648\r\n4294967295\r\n");
     EXPECT_EQ(ReadLogAt(m_log), (Records{1077408000, 1077408000, 0, 2147483648u, 4294967295u}));
 }
 
@@ -88,9 +87,10 @@ TEST_F(LogFile, ReadOnlyLogKeepsItsRecords) {
         GTEST_SKIP() << "root writes to read-only files; the Windows run covers this case";
 #endif
     ASSERT_TRUE(AppendAt(5));
-    std::filesystem::permissions(m_log, std::filesystem::perms::owner_write |
-                                            std::filesystem::perms::group_write |
-                                            std::filesystem::perms::others_write,
+    std::filesystem::permissions(m_log,
+                                 std::filesystem::perms::owner_write |
+                                     std::filesystem::perms::group_write |
+                                     std::filesystem::perms::others_write,
                                  std::filesystem::perm_options::remove);
     EXPECT_FALSE(AppendAt(6));
     EXPECT_EQ(g_clockReads, 1); // only the first, successful press read it

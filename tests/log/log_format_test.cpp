@@ -35,20 +35,29 @@ const ReadCase kReadCases[] = {
     {"piece beginning with NUL is blank", kNul + "123\r\n4\r\n", {4}},
     {"sign without digits is no record", "+\r\n-\r\n- 5\r\n+-5\r\n", {}},
     // A full-width space (0x81 0x40) is not white space, so the line is no number and is skipped.
-    {"full-width space before digits", "\x81\x40" "5\r\n", {}},
+    {"full-width space before digits",
+     "\x81\x40"
+     "5\r\n",
+     {}},
     {"letters skipped, no earlier value repeated", "abc\r\n5\r\nxyz\r\n", {5}},
-    {"Ctrl-Z is an ordinary character", "1\r\n\x1a\r\n2\r\n5\x1a" "7\r\n", {1, 2, 5}},
+    {"Ctrl-Z is an ordinary character",
+     "1\r\n\x1a\r\n2\r\n5\x1a"
+     "7\r\n",
+     {1, 2, 5}},
     {"records after a trailing Ctrl-Z", "1\r\n\x1a\r\n9\r\n", {1, 9}},
     // 600 digits: the first 511 characters are one piece, the remaining 89 another.
     {"600-digit line cut after 511 characters",
-     std::string(505, '0') + "123456" + std::string(83, '0') + "654321\r\n", {123456, 654321}},
+     std::string(505, '0') + "123456" + std::string(83, '0') + "654321\r\n",
+     {123456, 654321}},
     {"510 characters and CR LF are one piece", std::string(509, '0') + "7\r\n8\r\n", {7, 8}},
     {"LF after 511 characters is a blank piece", std::string(510, '0') + "7\n8\n", {7, 8}},
     {"CR LF after 511 characters is a blank piece", std::string(510, '0') + "7\r\n8\r\n", {7, 8}},
     {"bare CR counts toward the 511", std::string(508, '0') + "7\r\r3\r\n", {7, 3}},
 };
 
-void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ReadCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ReadRules : public testing::TestWithParam<ReadCase> {};
 

@@ -121,9 +121,10 @@ TEST(AboutBoxTemplate, HoldsTheDesignedBoxAndItsOneButton) {
 
 // The Help menu's item and the system menu's item, also with Windows' own low bits set.
 TEST_F(AboutBox, OpensFromBothMenusOverTheDisabledMainWindow) {
-    const std::pair<UINT, WPARAM> openers[] = {
-        {WM_COMMAND, ID_HELP_VERSION}, {WM_SYSCOMMAND, IDM_ABOUTBOX}, {WM_SYSCOMMAND, 0x0013},
-        {WM_SYSCOMMAND, 0x001F}};
+    const std::pair<UINT, WPARAM> openers[] = {{WM_COMMAND, ID_HELP_VERSION},
+                                               {WM_SYSCOMMAND, IDM_ABOUTBOX},
+                                               {WM_SYSCOMMAND, 0x0013},
+                                               {WM_SYSCOMMAND, 0x001F}};
     RunProgram([&](HWND main) {
         for (const auto& [message, command] : openers) {
             // As a person has it in front when picking the menu item.
@@ -211,7 +212,8 @@ TEST_F(AboutBox, ThePointerIsAHandOverTheLinkRectangleOnly) {
         {{30, 155}, false}, {{100, 147}, true},  {{29, 150}, false},
     };
     const HCURSOR hand = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_CURSOR_HAND));
-    const HCURSOR arrow = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_CURSOR_ARROW));
+    const HCURSOR arrow =
+        LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_CURSOR_ARROW));
     ASSERT_NE(hand, nullptr);
     ASSERT_NE(arrow, nullptr);
     RunProgram([&](HWND main) {

@@ -2,7 +2,7 @@
 
 namespace {
 class Reader {
-public:
+  public:
     explicit Reader(const BYTE* at) : m_at(at) {}
     template <class T> T Take() {
         T value;
@@ -35,25 +35,29 @@ public:
     }
     void Skip(std::size_t bytes) { m_at += bytes; }
 
-private:
+  private:
     const BYTE* m_at;
 };
 
 std::string PredefinedClass(WORD ordinal) {
     switch (ordinal) {
-    case 0x0080: return "Button";
-    case 0x0081: return "Edit";
-    case 0x0082: return "Static";
-    default: return std::to_string(ordinal);
+    case 0x0080:
+        return "Button";
+    case 0x0081:
+        return "Edit";
+    case 0x0082:
+        return "Static";
+    default:
+        return std::to_string(ordinal);
     }
 }
 } // namespace
 
 bool LoadDialogTemplate(WORD id, DialogTemplate& t) {
     const HMODULE module = GetModuleHandleA(nullptr);
-    const HRSRC found = FindResourceExA(module, MAKEINTRESOURCEA(5) /* RT_DIALOG */,
-                                        MAKEINTRESOURCEA(id),
-                                        MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
+    const HRSRC found =
+        FindResourceExA(module, MAKEINTRESOURCEA(5) /* RT_DIALOG */, MAKEINTRESOURCEA(id),
+                        MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
     if (found == nullptr)
         return false;
     const auto* base = static_cast<const BYTE*>(LockResource(LoadResource(module, found)));

@@ -56,9 +56,9 @@ TEST_F(HelpCommand, AMissingPageIsReportedWithThePathTried) {
             EXPECT_EQ(WindowText(box), "エラー");
             EXPECT_EQ(WindowText(GetDlgItem(box, 0xFFFF)),
                       "ヘルプファイルが見つからないか、ブラウザが起動できません。\n" + page);
-            EXPECT_EQ(reinterpret_cast<HICON>(
-                          SendMessageA(GetDlgItem(box, 0x0440), STM_GETICON, 0, 0)),
-                      LoadIconA(nullptr, IDI_WARNING));
+            EXPECT_EQ(
+                reinterpret_cast<HICON>(SendMessageA(GetDlgItem(box, 0x0440), STM_GETICON, 0, 0)),
+                LoadIconA(nullptr, IDI_WARNING));
             EXPECT_NE(GetDlgItem(box, IDOK), nullptr);
             EXPECT_EQ(GetDlgItem(box, IDCANCEL), nullptr);
             PostMessageA(box, WM_COMMAND, IDOK, 0);

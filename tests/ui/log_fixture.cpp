@@ -27,9 +27,13 @@ void LogFixture::SeedLog(const std::vector<Timestamp>& records) {
     WriteBytes(GetDataFilePath(), bytes);
 }
 
-std::string LogFixture::LogBytes() { return ReadBytes(GetDataFilePath()); }
+std::string LogFixture::LogBytes() {
+    return ReadBytes(GetDataFilePath());
+}
 
-bool LogFixture::LogExists() { return std::filesystem::exists(GetDataFilePath()); }
+bool LogFixture::LogExists() {
+    return std::filesystem::exists(GetDataFilePath());
+}
 
 void LogFixture::MakeLogReadOnly(bool readOnly) {
     SetFileAttributesA(GetDataFilePath().c_str(),

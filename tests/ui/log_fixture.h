@@ -9,7 +9,7 @@
 
 // Each test starts with no log in the prefix's application-data folder and leaves none behind.
 class LogFixture : public testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 

@@ -12,7 +12,9 @@
 #include <ctime>
 
 namespace {
-HWND List(HWND mainWindow) { return GetDlgItem(mainWindow, IDC_HISTORY_LIST); }
+HWND List(HWND mainWindow) {
+    return GetDlgItem(mainWindow, IDC_HISTORY_LIST);
+}
 
 void Press(HWND mainWindow, int id) {
     SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
@@ -57,8 +59,9 @@ TEST(MainWindowTemplate, HoldsTheDesignedWindowAndControls) {
         const TemplateItem& item = t.items[i];
         EXPECT_EQ(item.style, expected[i].style) << i;
         EXPECT_EQ(item.exStyle, 0u) << i;
-        EXPECT_EQ((std::vector<short>{item.x, item.y, item.cx, item.cy}),
-                  (std::vector<short>{expected[i].x, expected[i].y, expected[i].cx, expected[i].cy}));
+        EXPECT_EQ(
+            (std::vector<short>{item.x, item.y, item.cx, item.cy}),
+            (std::vector<short>{expected[i].x, expected[i].y, expected[i].cx, expected[i].cy}));
         EXPECT_EQ(item.id, expected[i].id);
         EXPECT_STRCASEEQ(item.className.c_str(), expected[i].className.c_str());
         EXPECT_EQ(item.text, expected[i].text);
@@ -103,7 +106,8 @@ TEST_F(MainWindow, IsSetUpAsDesigned) {
         ASSERT_EQ(GetMenuItemCount(help), 3);
         EXPECT_EQ(MenuText(help, 0), "使い方(&H)");
         EXPECT_EQ(GetMenuItemID(help, 0), static_cast<UINT>(ID_HELP_USAGE));
-        EXPECT_EQ(GetMenuState(help, 1, MF_BYPOSITION) & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
+        EXPECT_EQ(GetMenuState(help, 1, MF_BYPOSITION) & MF_SEPARATOR,
+                  static_cast<UINT>(MF_SEPARATOR));
         EXPECT_EQ(MenuText(help, 2), "バージョン情報(&V)");
         EXPECT_EQ(GetMenuItemID(help, 2), static_cast<UINT>(ID_HELP_VERSION));
 

@@ -6,7 +6,7 @@
 
 // The built Tamvorick.exe, started as a process of its own.
 class CProgramProcess {
-public:
+  public:
     CProgramProcess();
     ~CProgramProcess();
     CProgramProcess(const CProgramProcess&) = delete;
@@ -19,7 +19,7 @@ public:
     bool WaitForExit(int milliseconds);
     void Kill();
 
-private:
+  private:
     PROCESS_INFORMATION m_process{};
     HWND m_window = nullptr;
 };

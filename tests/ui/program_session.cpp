@@ -27,7 +27,9 @@ HWND FindMainWindow() {
 }
 } // namespace
 
-DWORD ProgramThread() { return g_programThread; }
+DWORD ProgramThread() {
+    return g_programThread;
+}
 
 void RunProgram(const std::function<void(HWND)>& script) {
     g_programThread = GetCurrentThreadId();

@@ -108,8 +108,9 @@ TEST_F(RunningCopies, ALockedLogOrAMissingFolderIsReported) {
         EXPECT_EQ(SendMessageA(GetDlgItem(main, IDC_HISTORY_LIST), LVM_GETITEMCOUNT, 0, 0), 1);
     };
     RunProgram([&](HWND main) {
-        const HANDLE locked = CreateFileA(GetDataFilePath().c_str(), GENERIC_READ | GENERIC_WRITE,
-                                          0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        const HANDLE locked =
+            CreateFileA(GetDataFilePath().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         ASSERT_NE(locked, INVALID_HANDLE_VALUE);
         expectRefused(main);
         CloseHandle(locked);

@@ -38,7 +38,9 @@ void RegisterShellRecorder() {
     SetDefault("TamvorickTest.Page\\shell\\open\\command", command);
 }
 
-void ForgetShellOpened() { DeleteFileA(OpenedFile().c_str()); }
+void ForgetShellOpened() {
+    DeleteFileA(OpenedFile().c_str());
+}
 
 std::vector<std::string> ShellOpened() {
     std::vector<std::string> lines;
