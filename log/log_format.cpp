@@ -130,23 +130,13 @@ void CLogParser::TakeChar(char c) {
         if (c == '+' || c == '-') {
             m_negative = c == '-';
             m_state = State::Sign;
-        } else if (IsDigit(c)) {
-            m_value = static_cast<Timestamp>(c - '0');
-            m_hasNumber = true;
-            m_state = State::Digits;
         } else {
             // A NUL ends the piece's text; anything else that is no number is skipped.
-            m_state = State::Ignoring;
+            StartNumberOrIgnore(c);
         }
         break;
     case State::Sign:
-        if (IsDigit(c)) {
-            m_value = static_cast<Timestamp>(c - '0');
-            m_hasNumber = true;
-            m_state = State::Digits;
-        } else {
-            m_state = State::Ignoring;
-        }
+        StartNumberOrIgnore(c);
         break;
     case State::Digits:
         if (IsDigit(c))
@@ -159,6 +149,16 @@ void CLogParser::TakeChar(char c) {
     }
     if (m_length == kPieceLength)
         EndPiece();
+}
+
+void CLogParser::StartNumberOrIgnore(char c) {
+    if (IsDigit(c)) {
+        m_value = static_cast<Timestamp>(c - '0');
+        m_hasNumber = true;
+        m_state = State::Digits;
+    } else {
+        m_state = State::Ignoring;
+    }
 }
 
 void CLogParser::EndPiece() {

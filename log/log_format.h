@@ -33,6 +33,7 @@ class CLogParser {
 
     const char* TakeWholeLines(const char* at, const char* end);
     void TakeChar(char c);
+    void StartNumberOrIgnore(char c);
     void EndPiece();
 
     State m_state = State::Leading;
