@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 
 std::string FormatRecord(Timestamp t, bool startNewLine) {
     char digits[10];
@@ -45,14 +46,21 @@ bool EightDigits(const char* at, std::uint32_t& value) {
 // The writer's own lines, digits and CR LF (or LF), read straight off the chunk: the great
 // majority of any log. Anything else, and a line that runs past the chunk, goes the careful way.
 const char* CLogParser::TakeWholeLines(const char* at, const char* end) {
-    std::vector<Timestamp>& records = m_records;
+    // Gathered on the stack and added in batches: a record at a time would keep the vector's end
+    // in memory between records and make each wait for the last.
+    Timestamp batch[256];
+    std::size_t taken = 0;
     while (end - at >= 12) {
+        if (taken == std::size(batch)) {
+            m_records.insert(m_records.end(), batch, batch + taken);
+            taken = 0;
+        }
         // Ten digits and CR LF: every record written since 2001.
         std::uint32_t high;
         if (EightDigits(at, high) && IsDigit(at[8]) && IsDigit(at[9]) && at[10] == '\r' &&
             at[11] == '\n') {
-            records.push_back(high * 100u +
-                              static_cast<Timestamp>((at[8] - '0') * 10 + (at[9] - '0')));
+            batch[taken++] =
+                high * 100u + static_cast<Timestamp>((at[8] - '0') * 10 + (at[9] - '0'));
             at += 12;
             continue;
         }
@@ -70,8 +78,9 @@ const char* CLogParser::TakeWholeLines(const char* at, const char* end) {
             at = digit + 1;
         else
             break;
-        records.push_back(value);
+        batch[taken++] = value;
     }
+    m_records.insert(m_records.end(), batch, batch + taken);
     return at;
 }
 
