@@ -30,10 +30,13 @@ namespace {
 bool EightDigits(const char* at, std::uint32_t& value) {
     std::uint64_t chunk;
     std::memcpy(&chunk, at, sizeof chunk);
-    const std::uint64_t low = chunk - 0x3030303030303030ULL;
-    if (((chunk & 0xF0F0F0F0F0F0F0F0ULL) |
-         ((low + 0x0606060606060606ULL) & 0xF0F0F0F0F0F0F0F0ULL)) != 0x3030303030303030ULL)
+    constexpr std::uint64_t kHighNibbles = 0xF0F0F0F0F0F0F0F0ULL;
+    constexpr std::uint64_t kZeros = 0x3030303030303030ULL;
+    // A digit is 0x30 to 0x39: its high nibble is 3, and still 3 with 6 added.
+    if ((chunk & kHighNibbles) != kZeros ||
+        ((chunk + 0x0606060606060606ULL) & kHighNibbles) != kZeros)
         return false;
+    const std::uint64_t low = chunk - kZeros;
     std::uint64_t v = low;
     v = (v * 10 + (v >> 8)) & 0x00FF00FF00FF00FFULL;
     v = ((v * (1 + (100ULL << 16))) >> 16) & 0x0000FFFF0000FFFFULL;

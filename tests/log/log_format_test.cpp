@@ -28,6 +28,9 @@ const ReadCase kReadCases[] = {
     {"minus negates modulo 2^32", "-1\r\n-4294967295\r\n", {4294967295u, 1}},
     {"digits modulo 2^32", "4294967296\r\n4294967297\r\n", {0, 1}},
     {"text after the number ignored", "12abc\r\n1 2\r\n", {12, 1}},
+    // ':' and ';' follow '9' in ASCII: in a line of record length they still end the number.
+    {"punctuation after digits in a ten-character line", "214748;648\r\n1077408:00\r\n",
+     {214748, 1077408}},
     {"bare CR joins two numbers into one line", "1\r2\r\n", {1}},
     {"last line without its end", "5\r\n6", {5, 6}},
     {"last line ending in a bare CR", "5\r", {5}},
