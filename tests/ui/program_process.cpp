@@ -16,8 +16,8 @@ std::string CProgramProcess::Folder() {
 }
 
 CProgramProcess::CProgramProcess() {
-    std::string commandLine = "\"" + Folder();
-    commandLine += "\\Tamvorick.exe\"";
+    std::string commandLine(1, '"');
+    commandLine += Folder() + "\\Tamvorick.exe\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
