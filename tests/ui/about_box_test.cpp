@@ -18,25 +18,10 @@ HWND OpenAbout(HWND main, UINT message, WPARAM command) {
     return box;
 }
 
-// Moves the real pointer to a point of the window's client area.
-void MovePointer(HWND window, POINT client) {
-    ClientToScreen(window, &client);
-    INPUT move{};
-    move.type = INPUT_MOUSE;
-    move.mi.dx = MulDiv(client.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-    move.mi.dy = MulDiv(client.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &move, sizeof move);
-}
-
 void Click(HWND window, POINT client) {
     MovePointer(window, client);
     Settle(window);
-    INPUT buttons[2]{};
-    buttons[0].type = buttons[1].type = INPUT_MOUSE;
-    buttons[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    buttons[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, buttons, sizeof(INPUT));
+    PressLeftButton();
     Settle(window);
 }
 

@@ -126,18 +126,28 @@ void Activate(HWND window) {
         return;
     // Another program was in front and keeps the foreground from being handed over: a click on
     // the window's inert top-left corner takes it, as a person's would.
-    POINT corner{1, 1};
-    ClientToScreen(window, &corner);
-    INPUT mouse[3]{};
-    mouse[0].type = mouse[1].type = mouse[2].type = INPUT_MOUSE;
-    mouse[0].mi.dx = MulDiv(corner.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
-    mouse[0].mi.dy = MulDiv(corner.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
-    mouse[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    mouse[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    mouse[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(3, mouse, sizeof(INPUT));
+    MovePointer(window, {1, 1});
+    PressLeftButton();
     WaitForWindow([&] { return GetForegroundWindow() == window ? window : nullptr; }, 3000);
     Settle(window);
+}
+
+void MovePointer(HWND window, POINT client) {
+    ClientToScreen(window, &client);
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = MulDiv(client.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+    move.mi.dy = MulDiv(client.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &move, sizeof move);
+}
+
+void PressLeftButton() {
+    INPUT buttons[2]{};
+    buttons[0].type = buttons[1].type = INPUT_MOUSE;
+    buttons[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    buttons[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, buttons, sizeof(INPUT));
 }
 
 void PressKey(WORD virtualKey) {

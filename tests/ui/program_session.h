@@ -29,5 +29,9 @@ HWND FocusOfProgram();
 // Makes the window the active one, as a click on it would; a click it gets if need be.
 void Activate(HWND window);
 
+// Real mouse input: the pointer to a point of the window's client area; a left click where it is.
+void MovePointer(HWND window, POINT client);
+void PressLeftButton();
+
 // Real keyboard input, to the window in the foreground.
 void PressKey(WORD virtualKey);
