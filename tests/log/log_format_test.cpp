@@ -29,7 +29,8 @@ const ReadCase kReadCases[] = {
     {"digits modulo 2^32", "4294967296\r\n4294967297\r\n", {0, 1}},
     {"text after the number ignored", "12abc\r\n1 2\r\n", {12, 1}},
     // ':' and ';' follow '9' in ASCII: in a line of record length they still end the number.
-    {"punctuation after digits in a ten-character line", "214748;648\r\n1077408:00\r\n",
+    {"punctuation after digits in a ten-character line",
+     "214748;648\r\n1077408:00\r\n",
      {214748, 1077408}},
     {"bare CR joins two numbers into one line", "1\r2\r\n", {1}},
     {"last line without its end", "5\r\n6", {5, 6}},
@@ -83,6 +84,33 @@ INSTANTIATE_TEST_SUITE_P(Log, ReadRules, testing::ValuesIn(kReadCases),
                                  name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
                              return name;
                          });
+
+// Logs as written are read several records at a time; every byte of such a run must still be
+// checked, so each one is spoiled in turn and the result compared with a byte-by-byte reading,
+// which takes the careful way throughout.
+TEST(WrittenRecords, ReadSeveralAtATimeAsOneByOne) {
+    const std::string written = "1234567890\r\n0987654321\r\n4294967295\r\n4294967296\r\n"
+                                "9999999999\r\n1077408000\r\n";
+    EXPECT_EQ(ParseLog(written),
+              (Records{1234567890, 987654321, 4294967295u, 0, 1410065407, 1077408000}));
+    const auto byteByByte = [](const std::string& bytes) {
+        CLogParser parser;
+        for (const char c : bytes)
+            parser.Feed({&c, 1});
+        return parser.Finish();
+    };
+    // Just outside the digits and the line ends, the other line end, a letter, white space, a
+    // lead byte, NUL.
+    const char spoilers[] = {'/', ':', '\x0c', '\x0e', '\x0b', '\r', '\n', 'a', ' ', '\x81', '\0'};
+    for (std::size_t at = 0; at < written.size(); ++at) {
+        for (const char spoiler : spoilers) {
+            std::string bytes = written;
+            bytes[at] = spoiler;
+            EXPECT_EQ(ParseLog(bytes), byteByByte(bytes))
+                << "byte " << at << " made " << static_cast<int>(spoiler);
+        }
+    }
+}
 
 TEST(RecordFormat, DigitsThenCrLf) {
     EXPECT_EQ(FormatRecord(1077408000, false), "1077408000\r\n");
