@@ -6,9 +6,8 @@
 
 INT_PTR CDialog::DoModal() {
     HWND owner = m_parent != nullptr ? m_parent->m_hWnd : nullptr;
-    if (owner == nullptr && AfxGetApp() != nullptr && AfxGetApp()->m_pMainWnd != nullptr &&
-        AfxGetApp()->m_pMainWnd->m_hWnd != nullptr)
-        owner = ::GetLastActivePopup(AfxGetApp()->m_pMainWnd->m_hWnd);
+    if (owner == nullptr)
+        owner = MainWindowInFront();
     return ::DialogBoxParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_templateId), owner,
                              DialogProc, reinterpret_cast<LPARAM>(this));
 }

@@ -28,7 +28,6 @@ class CDC {
         ::ExtTextOutA(m_hDC, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
     }
     BOOL DrawIcon(int x, int y, HICON icon) { return ::DrawIcon(m_hDC, x, y, icon); }
-    int GetDeviceCaps(int index) const { return ::GetDeviceCaps(m_hDC, index); }
 
     HDC m_hDC;
 };

@@ -35,6 +35,12 @@ HINSTANCE AfxGetResourceHandle() {
                                                              : ::GetModuleHandleA(nullptr);
 }
 
+HWND MainWindowInFront() {
+    if (g_app == nullptr || g_app->m_pMainWnd == nullptr || g_app->m_pMainWnd->m_hWnd == nullptr)
+        return nullptr;
+    return ::GetLastActivePopup(g_app->m_pMainWnd->m_hWnd);
+}
+
 void CWinApp::SetNamesFrom(const CString& modulePath) {
     // The last backslash that is a character of its own, not the second byte of a double-byte one.
     const auto* path = reinterpret_cast<const unsigned char*>(modulePath.c_str());
@@ -100,9 +106,7 @@ void CWinApp::OnHelp() {
 }
 
 int AfxMessageBox(const char* text, UINT type, UINT) {
-    HWND owner = nullptr;
-    if (g_app != nullptr && g_app->m_pMainWnd != nullptr && g_app->m_pMainWnd->m_hWnd != nullptr)
-        owner = ::GetLastActivePopup(g_app->m_pMainWnd->m_hWnd);
+    const HWND owner = MainWindowInFront();
     if ((type & MB_ICONMASK) == 0) {
         switch (type & MB_TYPEMASK) {
         case MB_OK:

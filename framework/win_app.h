@@ -43,6 +43,10 @@ class CWinApp : public CCmdTarget {
 CWinApp* AfxGetApp();
 HINSTANCE AfxGetResourceHandle();
 
+// What new message boxes and dialogs are owned by: the main window, or the window it has open in
+// front of it; null while there is no main window.
+HWND MainWindowInFront();
+
 // Stores the start-up parameters in the application object and names it.
 BOOL AfxWinInit(HINSTANCE instance, HINSTANCE previous, char* commandLine, int showCommand);
 

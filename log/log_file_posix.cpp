@@ -29,17 +29,13 @@ ssize_t WriteOnce(int fd, const std::string& bytes) {
     while (written < 0 && errno == EINTR);
     return written;
 }
+
 // A disk that fills part-way through a record leaves its first digits behind, which would read
 // back as a wrong press. They are cut off again, unless another copy has written since.
 void TakeBackCutRecord(int fd, off_t written) {
     struct stat st {};
-    if (fstat(fd, &st) != 0)
-        return;
-    const off_t end = st.st_size;
-    const off_t recordStart = end - written;
-    char last = '\n';
-    if (recordStart >= 0 && pread(fd, &last, 1, end - 1) == 1 && last != '\n')
-        (void)ftruncate(fd, recordStart);
+    if (fstat(fd, &st) == 0 && st.st_size >= written && EndsInsideLine(fd))
+        (void)ftruncate(fd, st.st_size - written);
 }
 } // namespace
 
@@ -74,21 +70,16 @@ std::optional<std::vector<Timestamp>> ReadLogAt(const std::string& path) {
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
-    CLogParser parser;
     struct stat st {};
-    const unsigned long long size =
-        fstat(fd, &st) == 0 ? static_cast<unsigned long long>(st.st_size) : 0;
+    CLogParser parser(fstat(fd, &st) == 0 ? static_cast<unsigned long long>(st.st_size) : 0);
     char chunk[64 * 1024];
-    for (unsigned long long fed = 0;;) {
+    for (;;) {
         const ssize_t got = read(fd, chunk, sizeof chunk);
         if (got < 0 && errno == EINTR)
             continue;
         if (got <= 0)
             break; // a read error ends the log like its end; what was read stands
         parser.Feed({chunk, static_cast<std::size_t>(got)});
-        if (fed == 0)
-            parser.ExpectMoreLike(static_cast<unsigned long long>(got), size);
-        fed += static_cast<unsigned long long>(got);
     }
     close(fd);
     return parser.Finish();

@@ -95,18 +95,14 @@ std::optional<std::vector<Timestamp>> ReadLogAt(const std::string& path) {
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return std::nullopt;
-    CLogParser parser;
     LARGE_INTEGER size{};
-    GetFileSizeEx(file, &size);
+    CLogParser parser(GetFileSizeEx(file, &size) ? static_cast<unsigned long long>(size.QuadPart)
+                                                 : 0);
     char chunk[64 * 1024];
     DWORD got = 0;
     // A read error ends the log like its end; what was read stands.
-    for (bool first = true; ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0;
-         first = false) {
+    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0)
         parser.Feed({chunk, got});
-        if (first)
-            parser.ExpectMoreLike(got, static_cast<unsigned long long>(size.QuadPart));
-    }
     CloseHandle(file);
     return parser.Finish();
 }

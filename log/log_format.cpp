@@ -1,8 +1,7 @@
 #include "log_format.h"
 
 #include <charconv>
-#include <cstdint>
-#include <cstring>
+#include <cstddef>
 #include <iterator>
 
 #if defined(__SSE2__)
@@ -26,27 +25,6 @@ bool IsDigit(char c) {
 // Exactly the six ASCII white-space characters; no byte of a double-byte character counts.
 bool IsSpace(char c) {
     return c == ' ' || (c >= '\t' && c <= '\r');
-}
-} // namespace
-
-namespace {
-// Eight ASCII digits at once (lowest address first): their value, or false when any is no digit.
-bool EightDigits(const char* at, std::uint32_t& value) {
-    std::uint64_t chunk;
-    std::memcpy(&chunk, at, sizeof chunk);
-    constexpr std::uint64_t kHighNibbles = 0xF0F0F0F0F0F0F0F0ULL;
-    constexpr std::uint64_t kZeros = 0x3030303030303030ULL;
-    // A digit is 0x30 to 0x39: its high nibble is 3, and still 3 with 6 added.
-    if ((chunk & kHighNibbles) != kZeros ||
-        ((chunk + 0x0606060606060606ULL) & kHighNibbles) != kZeros)
-        return false;
-    const std::uint64_t low = chunk - kZeros;
-    std::uint64_t v = low;
-    v = (v * 10 + (v >> 8)) & 0x00FF00FF00FF00FFULL;
-    v = ((v * (1 + (100ULL << 16))) >> 16) & 0x0000FFFF0000FFFFULL;
-    v = (v * (1 + (10000ULL << 32))) >> 32;
-    value = static_cast<std::uint32_t>(v);
-    return true;
 }
 } // namespace
 
@@ -127,15 +105,7 @@ const char* CLogParser::TakeWholeLines(const char* at, const char* end) {
             continue;
         }
 #endif
-        // Ten digits and CR LF: every record written since 2001.
-        std::uint32_t high;
-        if (EightDigits(at, high) && IsDigit(at[8]) && IsDigit(at[9]) && at[10] == '\r' &&
-            at[11] == '\n') {
-            batch[taken++] =
-                high * 100u + static_cast<Timestamp>((at[8] - '0') * 10 + (at[9] - '0'));
-            at += 12;
-            continue;
-        }
+        // One line of up to ten digits and its end.
         const char* digit = at;
         Timestamp value = 0;
         while (IsDigit(*digit) && digit - at < 10) {
@@ -180,6 +150,8 @@ void CLogParser::Feed(std::string_view bytes) {
         else
             TakeChar(c);
     }
+    if (!m_roomMade)
+        MakeRoomLike(bytes.size());
 }
 
 std::vector<Timestamp> CLogParser::Finish() {
@@ -192,10 +164,12 @@ std::vector<Timestamp> CLogParser::Finish() {
     return std::move(m_records);
 }
 
-void CLogParser::ExpectMoreLike(unsigned long long bytesSoFar, unsigned long long totalBytes) {
-    if (bytesSoFar == 0 || totalBytes <= bytesSoFar)
+void CLogParser::MakeRoomLike(std::size_t firstChunkBytes) {
+    m_roomMade = true;
+    if (firstChunkBytes == 0 || m_fileBytes <= firstChunkBytes)
         return;
-    m_records.reserve(static_cast<std::size_t>(m_records.size() * (totalBytes / bytesSoFar + 1)));
+    m_records.reserve(
+        static_cast<std::size_t>(m_records.size() * (m_fileBytes / firstChunkBytes + 1)));
 }
 
 void CLogParser::TakeChar(char c) {

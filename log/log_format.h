@@ -17,12 +17,13 @@ std::string FormatRecord(Timestamp t, bool startNewLine);
 // not with the file.
 class CLogParser {
   public:
+    // `fileBytes`, when known, is the size of the whole file: after the first chunk the parser
+    // makes room for as many records as the rest will hold if it is like that chunk, so that a
+    // long log is not copied again and again as it grows.
+    explicit CLogParser(unsigned long long fileBytes = 0) : m_fileBytes(fileBytes) {}
+
     void Feed(std::string_view bytes);
     std::vector<Timestamp> Finish();
-
-    // Makes room ahead for the records a file of `totalBytes` will hold if the rest of it is like
-    // the `bytesSoFar` already fed, so that a long log is not copied again and again as it grows.
-    void ExpectMoreLike(unsigned long long bytesSoFar, unsigned long long totalBytes);
 
     // The reader takes lines into a 512-byte buffer: a longer line arrives in pieces of this many
     // characters, each read like a line of its own.
@@ -31,6 +32,7 @@ class CLogParser {
   private:
     enum class State : unsigned char { Leading, Sign, Digits, Ignoring };
 
+    void MakeRoomLike(std::size_t firstChunkBytes);
     const char* TakeWholeLines(const char* at, const char* end);
     void TakeChar(char c);
     void StartNumberOrIgnore(char c);
@@ -42,6 +44,8 @@ class CLogParser {
     bool m_pendingCR = false;
     Timestamp m_value = 0;
     unsigned m_length = 0;
+    unsigned long long m_fileBytes;
+    bool m_roomMade = false;
     std::vector<Timestamp> m_records;
 };
 
